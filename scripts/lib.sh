@@ -1,7 +1,10 @@
 # Shared by scripts/test and scripts/run: configuring, building, the private
 # X display and the Wine server.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="$root/build/wineprefix"
+# LANVO_BUILD_DIR lets two checkouts' worth of work share one tree (default build/).
+export LANVO_BUILD_DIR="${LANVO_BUILD_DIR:-$root/build}"
+build="$LANVO_BUILD_DIR"
+export WINEPREFIX="$build/wineprefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 jobs=$(nproc)
@@ -9,7 +12,7 @@ jobs=$(nproc)
 # build_target <x86_64|i686> [cmake args...]
 build_target() {
     local arch=$1; shift
-    local dir="$root/build/$arch"
+    local dir="$build/$arch"
     cmake -S "$root" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch.cmake" \
           "$@" >/dev/null
     cmake --build "$dir" -j "$jobs" -- --no-print-directory

@@ -29,7 +29,7 @@ using Gdiplus::GpStatus;
 using Gdiplus::GpStringFormat;
 
 namespace detail {
-template <class T, GpStatus (*Delete)(T*)>
+template <class T, auto Delete>
 struct GdipDeleter {
     void operator()(T* p) const noexcept {
         if (p) Delete(p);
