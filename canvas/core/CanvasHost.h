@@ -106,7 +106,7 @@ public:
     // (Re)makes the back buffer and the background layer at the window's size.
     void CreateSurfaces();
 
-    // ---- input (CanvasHostInput.cpp) ----
+    // ---- input (CanvasHostInput.cpp; add input-only members in this section) ----
     void MouseMessage(UINT message, WPARAM wparam, LPARAM lparam);
     bool ResizeBorder(UINT message, LPARAM lparam);
     void KeyDown(UINT message, WPARAM key, LPARAM lparam);
@@ -115,13 +115,14 @@ public:
     void SetFocus(Handle control, bool cue);
     void SetTooltip(Handle control, const AnsiText* text);  // null text: hide the tooltip
 
-    // ---- effects (CanvasHostEffects.cpp) ----
+    // ---- effects (CanvasHostEffects.cpp; add effect-only members in this section) ----
     void PushLayered();
     void SetWindowRegion();
     void Show(int effect = 0);
     void PlayCloseEffect();
 
-    // ---- background, frame and caption (CanvasHostBackground.cpp) ----
+    // ---- background, frame and caption (CanvasHostBackground.cpp; add
+    // background-only members in this section) ----
     struct BackgroundOptions {
         std::span<const std::uint8_t> picture;
         bool loadPicture = false;
