@@ -113,7 +113,10 @@ public:
     void SysKeyDown(WPARAM key, LPARAM lparam);
     int SetAccessKey(Handle control, int key);
     void SetFocus(Handle control, bool cue);
-    void SetTooltip(Handle control, const AnsiText* text);  // null text: hide the tooltip
+    // Points the host's one tool at a control; a null text takes the
+    // control's own tooltipText, an empty one only removes the tool.
+    void SetTooltip(Handle control, const AnsiText* text);
+    AnsiText tooltipShown;  // the tool's text: tooltipInfo.lpszText points into it
 
     // ---- effects (CanvasHostEffects.cpp; add effect-only members in this section) ----
     void PushLayered();
