@@ -21,7 +21,7 @@ int Trunc(float v) { return static_cast<int>(v); }
 }  // namespace
 
 CanvasControl::~CanvasControl() {
-    if (handle != 0 && HandleTable::Find(handle) == this) {
+    if (handle != 0) {
         Destroy();
         Unlink();
         ClearRecord();
@@ -56,6 +56,7 @@ canvas::Handle CanvasControl::Create(ControlParent parentRef, const RectF& rect,
                                      std::optional<int> focusableFlag, std::optional<int> systemCursorId,
                                      int period) {
     if (handle != 0 && HandleTable::Find(handle) == this) return handle;
+    if (handle != 0) Unlink();  // destroyed but still linked: leave that list first
 
     // Refuse a parent that is neither a window carrying a host nor a live
     // control whose host is still attached; nothing changes then.
@@ -140,12 +141,15 @@ void CanvasControl::Unlink() {
         ends = {&p->firstChild, &p->lastChild};
     } else if (hostObject) {
         // A top-level control: only unlink it when it really is in the list.
+        // Compared by handle: a destroyed control is no longer in the table.
         bool member = false;
-        for (CanvasControl* c = ControlFromHandle(hostObject->firstControl); c; c = ControlFromHandle(c->nextSibling)) {
-            if (c == this) {
+        for (canvas::Handle at = hostObject->firstControl; at && handle;) {
+            if (at == handle) {
                 member = true;
                 break;
             }
+            const CanvasControl* c = ControlFromHandle(at);
+            at = c ? c->nextSibling : 0;
         }
         if (member) ends = {&hostObject->firstControl, &hostObject->lastControl};
     }
@@ -188,7 +192,7 @@ void CanvasControl::ZOrder(std::optional<int> position, bool redraw) {
 }
 
 void CanvasControl::ClearRecord() {
-    if (handle) HandleTable::Remove(handle);
+    if (handle && HandleTable::Find(handle) == this) HandleTable::Remove(handle);
     hostWindow = nullptr;
     handle = parent = 0;
     visible = disabled = 0;
@@ -210,7 +214,7 @@ void CanvasControl::ClearRecord() {
 }
 
 void CanvasControl::Destroy() {
-    if (!handle) return;
+    if (!handle || HandleTable::Find(handle) != this) return;
     // Children first, depth first; each leaves no tree behind.
     for (CanvasControl* child = ControlFromHandle(firstChild); child;) {
         CanvasControl* next = ControlFromHandle(child->nextSibling);
@@ -235,6 +239,8 @@ void CanvasControl::Destroy() {
         std::erase_if(h->accessKeys, [this](const auto& entry) { return entry.first == handle; });
     }
     RaiseEvent(WM_DESTROY);
+    // From here on no message reaches it through its handle.
+    HandleTable::Remove(handle);
     bitmap.reset();
     fadeSnapshot.reset();
     graphics.reset();
@@ -380,7 +386,7 @@ int CanvasControl::FadePeriod(std::optional<int> value) {
 }
 
 int CanvasControl::RaiseEvent(UINT code, WPARAM wparam, LPARAM lparam) {
-    if (!handle) return 0;
+    if (!handle || HandleTable::Find(handle) != this) return 0;
     const canvas::Handle self = handle;
     const int result = HandleMessage(self, code, wparam, lparam);
     // The handler may have destroyed the control.
