@@ -19,7 +19,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import contact_sheet  # noqa: E402
 import icofile  # noqa: E402
-from drawing import Sketch, column, mix, rgba  # noqa: E402
+from drawing import Sketch, mix, rgba  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "pictures")
@@ -249,7 +249,7 @@ def check_mark():
     sk = Sketch(20, 20)
     points = [(4.4, 10.6), (8.2, 14.4), (15.6, 5.4)]
     tick = sk.stroke(points, 2.8)
-    sk.fill(sk.stroke(points, 5.0), (255, 255, 255, 190))
+    sk.fill(sk.stroke(points, 4.8), (255, 255, 255, 150))  # keeps it apart from a highlight
     sk.shadow(tick, 0, 0.6, 0.5, (0, 0, 0, 70))
     sk.fill(tick, sk.vertical([(0, rgba("#4CC35A")), (1, rgba("#1E7F2B"))], 5, 15.5))
     return sk.result()
@@ -304,11 +304,11 @@ def caption_glyph(sk, name, cx, cy):
                  (7.6, 10), (2.4, 10), (2.4, 4.0), (1.1, 4.6)]
         return sk.polygon([(x + px, y + py) for px, py in shirt])
     if name == "web":
-        ring = sk.cut(sk.circle(cx, cy, 5), sk.circle(cx, cy, 3.9))
-        meridian = sk.cut(sk.ellipse(cx - 2.5, cy - 5, cx + 2.5, cy + 5),
-                          sk.ellipse(cx - 1.5, cy - 4.2, cx + 1.5, cy + 4.2))
-        equator = sk.rect(cx - 4.5, cy - 0.5, cx + 4.5, cy + 0.5)
-        return sk.union(ring, meridian, equator)
+        # A globe: a disc with its meridian and equator cut out.
+        lines = sk.union(sk.cut(sk.ellipse(cx - 2.4, cy - 5.5, cx + 2.4, cy + 5.5),
+                                sk.ellipse(cx - 1.5, cy - 4.6, cx + 1.5, cy + 4.6)),
+                         sk.rect(cx - 5, cy - 0.45, cx + 5, cy + 0.45))
+        return sk.cut(sk.circle(cx, cy, 5), lines)
     if name == "help":
         return question_mask(sk, cx, y, 10, 1.8)
     raise ValueError(name)
@@ -410,26 +410,30 @@ BACKGROUND_QUALITY = 92
 def main_background():
     w, h = BACKGROUND_SIZE
     sk = Sketch(w, h, scale=2)
-    sky = [(0.0, rgba("#3F7EC0")), (0.18, rgba("#62A1D8")), (0.42, rgba("#A6D0EE")),
-           (0.72, rgba("#D6EBF6")), (1.0, rgba("#EEF7F6"))]
+    sky = [(0.0, rgba("#3A78BC")), (0.16, rgba("#5C9CD6")), (0.40, rgba("#9FCBEC")),
+           (0.70, rgba("#D3E9F5")), (1.0, rgba("#EDF7F4"))]
     sk.fill(sk.rect(0, 0, w, h), sk.vertical(sky))
-    # Light falling in from the left, below the caption.
+    # Light falling in from the left, below the caption, and a trace of
+    # sea-green low on the right.
     sk.fill(sk.blur(sk.ellipse(-200, 40, 230, 260), 60), (255, 255, 255, 60))
+    sk.fill(sk.blur(sk.ellipse(300, 230, 700, 420), 50), (170, 225, 205, 70))
     # Soft ribbons across the lower half.
-    for y0, amp, phase, thick, alpha in ((205, 18, 0.4, 34, 46), (238, 14, 2.2, 26, 40), (276, 10, 4.0, 40, 34)):
+    for y0, amp, phase, thick, alpha in ((196, 18, 0.4, 36, 60), (232, 14, 2.2, 28, 50), (272, 10, 4.0, 42, 42)):
         top = [(x, y0 + amp * math.sin(x / w * 2.4 * math.pi + phase)) for x in range(-10, w + 11, 6)]
         bottom = [(x, y + thick * (0.55 + 0.45 * math.sin(x / w * 1.7 * math.pi + phase * 1.3)))
                   for x, y in reversed(top)]
         ribbon = sk.polygon(top + bottom)
-        sk.fill(sk.blur(ribbon, 5), (255, 255, 255, alpha))
-        sk.fill(sk.blur(sk.stroke(top, 1.4, caps=False), 0.8), (255, 255, 255, alpha + 30))
+        sk.fill(sk.blur(ribbon, 6), sk.vertical([(0, (255, 255, 255, alpha)), (1, (255, 255, 255, alpha // 4))],
+                                                y0 - amp, y0 + amp + thick))
+        sk.fill(sk.blur(sk.stroke(top, 1.2, caps=False), 0.7), (255, 255, 255, alpha + 40))
     # A few out-of-focus lights, top right.
     rng = random.Random(7)
-    for _ in range(9):
-        cx, cy = rng.uniform(250, 500), rng.uniform(20, 150)
-        r = rng.uniform(8, 26)
-        disc = sk.blur(sk.circle(cx, cy, r), r * 0.18)
-        sk.fill(disc, (255, 255, 255, rng.randint(14, 30)))
+    for _ in range(11):
+        cx, cy = rng.uniform(240, 505), rng.uniform(18, 160)
+        r = rng.uniform(7, 24)
+        disc = sk.blur(sk.circle(cx, cy, r), r * 0.16)
+        sk.fill(disc, (255, 255, 255, rng.randint(16, 34)))
+        sk.fill(sk.cut(disc, sk.blur(sk.circle(cx, cy, r - 1.2), r * 0.16)), (255, 255, 255, 20))
     image = sk.result().convert("RGB")
     # A trace of noise keeps the long gradients free of bands.
     noise = Image.new("L", (w, h))
