@@ -66,6 +66,12 @@ TEST_F(MainWindowShell, CreatedPutsTheTrayIconUpAndKeepsTheWindowHandle) {
     EXPECT_EQ(objects.mainWindowHandle, hwnd);
 }
 
+TEST_F(MainWindowShell, TrayAndWindowShowTheProgramsIcon) {
+    EXPECT_NE(main.Form().Tray()->Icon(), nullptr);
+    EXPECT_NE(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
+    EXPECT_NE(SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0), 0);
+}
+
 TEST_F(MainWindowShell, MinimisingGoesToTheTrayAndOnlyADoubleClickBringsItBack) {
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round);

@@ -18,18 +18,17 @@ struct Answer {
     bool found = false;
 } answer;
 
+BOOL CALLBACK FindVisibleDialog(HWND hwnd, LPARAM out) {
+    char cls[16] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (std::string(cls) != "#32770" || !IsWindowVisible(hwnd)) return TRUE;
+    *reinterpret_cast<HWND*>(out) = hwnd;
+    return FALSE;
+}
+
 HWND FindDialog() {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM out) {
-            char cls[16] = {};
-            GetClassNameA(hwnd, cls, sizeof cls);
-            if (std::string(cls) != "#32770" || !IsWindowVisible(hwnd)) return TRUE;
-            *reinterpret_cast<HWND*>(out) = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), FindVisibleDialog, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
