@@ -1,13 +1,12 @@
 #include "canvas/controls/Label.h"
 
+#include "canvas/controls/CaptionSize.h"
 #include "canvas/controls/ControlPaint.h"
 #include "canvas/controls/Drawing.h"
 #include "canvas/controls/StringFormat.h"
 #include "canvas/controls/TextDrawing.h"
 #include "canvas/core/CanvasHost.h"
-#include "canvas/services/Fonts.h"
 
-#include <cmath>
 
 namespace canvas {
 namespace {
@@ -19,8 +18,6 @@ constexpr float kAlignInset = 2;
 // that starts inside is drawn whole and cut by the clip.
 constexpr float kWrapOverrun = 3;
 constexpr int kHotkeyPrefixNone = 0;
-
-int RoundToWhole(float v) { return static_cast<int>(std::lround(v)); }
 
 }  // namespace
 
@@ -94,16 +91,10 @@ float Label::LineHeight() const {
 }
 
 void Label::MeasureCaption() {
-    GpGraphics* g = graphics.get();
-    if (!g || !font.get()) {
-        textWidth = textHeight = 0;
-        return;
-    }
-    // Unbounded when wrapping; else one line of the label's width.
-    const RectF layout = wordWrap ? RectF{} : RectF{bounds.x, bounds.y, bounds.width, LineHeight()};
-    const MeasureResult measured = MeasureText(g, text, font.get(), format.get(), layout);
-    textWidth = RoundToWhole(measured.boundingBox.width);
-    textHeight = RoundToWhole(measured.boundingBox.height);
+    const CaptionSize size = wordWrap ? MeasureCaptionUnbounded(graphics.get(), text, font.get(), format.get())
+                                      : MeasureCaptionLine(graphics.get(), text, font.get(), format.get(), bounds);
+    textWidth = size.width;
+    textHeight = size.height;
 }
 
 AnsiText Label::Text(std::optional<AnsiText> value) {
@@ -234,8 +225,10 @@ void Label::Paint() {
     }
     const RectF rect = ctx.rect;
     const float w = rect.width, h = rect.height;
-    if (border != border::kNone) DrawBorder(g, rect, border);
+    // The border goes over the background: under it, an opaque background
+    // would hide its top and left edges.
     if (backMode != kNoBackground) FillGradientRect(g, rect, backColour1, backColour2, backMode);
+    if (border != border::kNone) DrawBorder(g, rect, border);
 
     if (!text.empty()) {
         const RectF content{kContentMargin, kContentMargin, w - 2 * kContentMargin, h - 2 * kContentMargin};

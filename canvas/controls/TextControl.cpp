@@ -1,14 +1,13 @@
 #include "canvas/controls/TextControl.h"
 
+#include "canvas/controls/CaptionSize.h"
 #include "canvas/controls/Drawing.h"
 #include "canvas/controls/Geometry.h"
 #include "canvas/controls/StringFormat.h"
 #include "canvas/controls/TextDrawing.h"
 #include "canvas/core/CanvasHost.h"
-#include "canvas/services/Fonts.h"
 
 #include <array>
-#include <cmath>
 
 namespace canvas {
 namespace {
@@ -54,8 +53,6 @@ constexpr float kFocusShrink = 5;
 constexpr int kStringFormatNoWrap = 0x1000;
 constexpr int kHotkeyPrefixShow = 1;
 constexpr char kAccessKeyMarker = '&';
-
-int RoundToWhole(float v) { return static_cast<int>(std::lround(v)); }
 
 }  // namespace
 
@@ -154,17 +151,9 @@ int TextControl::RegisterAccessKey() {
 }
 
 void TextControl::MeasureCaption() {
-    GpGraphics* g = graphics.get();
-    if (!g || !font.get()) {
-        textWidth = textHeight = 0;
-        return;
-    }
-    float lineHeight = 0;
-    GdipGetFontHeight(font.get(), g, &lineHeight);
-    const RectF layout{bounds.x, bounds.y, bounds.width, lineHeight};
-    const MeasureResult measured = MeasureText(g, text, font.get(), format.get(), layout);
-    textWidth = RoundToWhole(measured.boundingBox.width);
-    textHeight = RoundToWhole(measured.boundingBox.height);
+    const CaptionSize size = MeasureCaptionLine(graphics.get(), text, font.get(), format.get(), bounds);
+    textWidth = size.width;
+    textHeight = size.height;
 }
 
 AnsiText TextControl::Text(std::optional<AnsiText> value) {
