@@ -100,7 +100,7 @@ bool CanvasHost::Attach(HWND w, const AttachOptions& o) {
     busy = 1;
     if (captionFlags != 0) CreateCaption();
     busy = 0;
-    PaintBackground({.picture = o.picture, .loadPicture = true, .themeColour = o.themeColour, .present = false});
+    PaintBackground({.picture = o.picture, .loadPicture = true, .themeColour = o.themeColour, .presentMode = kNoPresent});
     if (windowAlpha != -1) Present();
     animateControls = animate;
 
@@ -327,11 +327,14 @@ void CanvasHost::Resized(HWND w, WPARAM sizeType, LPARAM) {
     size = now;
     if (onSize) onSize(w, size.cx, size.cy);
     CreateSurfaces();
-    PaintBackground({.present = true});
+    PaintBackground({.presentMode = kPresentNow});
 }
 
 void CanvasHost::Timer(UINT_PTR id, LPARAM lparam) {
-    if (id == handle) return;  // the host's own timer: the background fade
+    if (id == handle) {  // the host's own timer: the background fade
+        FadeTick();
+        return;
+    }
     if (CanvasControl* c = ControlFromHandle(static_cast<Handle>(id))) c->RaiseEvent(WM_TIMER, id, lparam);
 }
 

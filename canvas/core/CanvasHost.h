@@ -9,6 +9,7 @@
 // CanvasHostBackground.cpp (background, frame, caption layout).
 
 #include "canvas/core/CanvasControl.h"
+#include "canvas/core/Compositor.h"
 #include "canvas/core/HandleTable.h"
 #include "canvas/core/RectF.h"
 #include "canvas/core/RedrawQueue.h"
@@ -119,20 +120,37 @@ public:
     AnsiText tooltipShown;  // the tool's text: tooltipInfo.lpszText points into it
 
     // ---- effects (CanvasHostEffects.cpp; add effect-only members in this section) ----
+    static constexpr int kDefaultShowDuration = 200;  // ms
     void PushLayered();
-    void SetWindowRegion();
-    void Show(int effect = 0);
+    // Shows the window; effects other than 0 animate it over about duration
+    // ms: 1 fade in, 3 from the left, 4 from the right, 5 from the top, 7 grow
+    // from the centre, any other from the bottom.
+    void Show(int effect = 0, int duration = kDefaultShowDuration);
+    // Plays closeEffect on a visible window (WM_CLOSE, before hiding it).
     void PlayCloseEffect();
+    // Called after each frame of a show or close animation went to the window.
+    std::function<void(const Surface& frame)> onAnimationFrame;
+    // Where blur behind the window comes from.
+    Compositor* compositor = &Compositor::System();
+    int animating = 0;  // 1 while a show or close animation runs
 
     // ---- background, frame and caption (CanvasHostBackground.cpp; add
     // background-only members in this section) ----
+    static constexpr int kPresentNow = 0;
+    static constexpr int kFadeIn = 1;
+    static constexpr int kNoPresent = -1;
     struct BackgroundOptions {
         std::span<const std::uint8_t> picture;
         bool loadPicture = false;
-        std::optional<int> themeColour;
-        bool present = true;
+        std::optional<int> themeColour;  // absent or -1: keep it / the picture's average
+        int presentMode = kPresentNow;   // kPresentNow, kFadeIn, anything else: none
     };
     void PaintBackground(const BackgroundOptions& options);
+    // One step of the background fade (the host's own timer).
+    void FadeTick();
+    // Ends a running background fade at once, without presenting.
+    void StopBackgroundFade();
+    int fading = 0;  // 1 while the background fade runs
     void LayoutCaption();
     void CreateCaption();
     void SetTitleText(const AnsiText& text);
