@@ -20,9 +20,7 @@ using testing_support::TestWindow;
 
 namespace {
 
-// No system menu on windows that get shown: without a window manager Wine
-// waits two seconds when it hides or destroys a visible window that has one.
-constexpr DWORD kPlainPopup = WS_POPUP;
+constexpr DWORD kPopup = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU;
 
 // The premultiplied pixel the frame fill gives for an RGB colour (alpha 254).
 std::uint32_t FillPixel(Rgb rgb) {
@@ -194,7 +192,7 @@ TEST(BackgroundPaint, OrdinaryWindowsAreCutToTheirFrame) {
 }
 
 TEST(BackgroundPaint, MaximisedWindowRegionIsOnePixelLarger) {
-    TestWindow t(400, 300, {.captionFlags = 0}, kPlainPopup | WS_MAXIMIZEBOX);
+    TestWindow t(400, 300, {.captionFlags = 0}, kPopup | WS_MAXIMIZEBOX);
     ASSERT_TRUE(t.attached);
     ShowWindow(t.hwnd, SW_MAXIMIZE);
     ASSERT_TRUE(IsZoomed(t.hwnd));
@@ -294,7 +292,7 @@ TEST(BackgroundPaint, ControlsAreRepaintedOverTheBackgroundLayerInsideTheClientC
 }
 
 TEST(BackgroundPaint, FadeShowsTheNewLookOnlyFromTheFirstTickAndEndsAfterTheSixth) {
-    TestWindow t(200, 150, {.themeColour = 0x0000FF, .captionFlags = 0, .pictureMode = 3}, kPlainPopup);
+    TestWindow t(200, 150, {.themeColour = 0x0000FF, .captionFlags = 0, .pictureMode = 3});
     ASSERT_TRUE(t.attached);
     ShowWindow(t.hwnd, SW_SHOWNOACTIVATE);
     t.Pump();

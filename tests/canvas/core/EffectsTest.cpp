@@ -89,21 +89,19 @@ struct Stopwatch {
     LARGE_INTEGER start;
 };
 
-// A plain popup: Wine waits two seconds for a window manager that is not
-// there when it hides or destroys a visible window with a system menu.
-constexpr DWORD kPlainPopup = WS_POPUP;
-
-// A 400 x 300 window in one colour (an ordinary window unless the options
-// say otherwise), not shown yet.
+// A window in one colour (an ordinary window unless the options say
+// otherwise), 400 x 300 unless said otherwise, not shown yet.
 struct ColourWindow : TestWindow {
-    explicit ColourWindow(canvas::AttachOptions options = {.themeColour = 0x0000FF, .captionFlags = 0})
-        : TestWindow(400, 300, options, kPlainPopup) {}
+    explicit ColourWindow(canvas::AttachOptions options = {.themeColour = 0x0000FF, .captionFlags = 0},
+                          SIZE size = {400, 300})
+        : TestWindow(size.cx, size.cy, options) {}
 };
 
 // The same, shown.
 struct ShownWindow : ColourWindow {
-    explicit ShownWindow(canvas::AttachOptions options = {.themeColour = 0x0000FF, .captionFlags = 0})
-        : ColourWindow(options) {
+    explicit ShownWindow(canvas::AttachOptions options = {.themeColour = 0x0000FF, .captionFlags = 0},
+                         SIZE size = {400, 300})
+        : ColourWindow(options, size) {
         ShowWindow(hwnd, SW_SHOWNOACTIVATE);
         Pump();
     }
@@ -163,7 +161,7 @@ TEST(SetBlur, TheSystemsAnswerUnderThisWineIsNoComposition) {
 
 TEST(Show, WithoutEffectShowsAtOnceAndBlursTheStillRegion) {
     OsVersionScope version(6);
-    TestWindow t(400, 300, {.captionFlags = 0, .windowAlpha = 255, .blur = 1}, kPlainPopup);
+    TestWindow t(400, 300, {.captionFlags = 0, .windowAlpha = 255, .blur = 1});
     FakeCompositor compositor;
     t.host.compositor = &compositor;
     FrameRecorder recorder(t.host);
@@ -292,7 +290,7 @@ TEST(CloseEffect, EveryEffectEndsWithAnEmptyPicture) {
                  {5, 15, 120}, {6, 15, 120}, {7, 15, 81},  {42, 15, 120}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.effect);
-        ShownWindow t;
+        ShownWindow t({.themeColour = 0x0000FF, .captionFlags = 0}, {200, 150});
         t.host.CloseEffect(c.effect);
         FrameRecorder recorder(t.host);
         const Stopwatch watch;
