@@ -57,6 +57,10 @@ void ControlFont::Adopt(GdipFontPtr font) {
     font_ = owned_.get();
 }
 
+void ControlFont::Discard(GdipFontPtr font) {
+    if (font.get() == defaultFont) font.release();
+}
+
 void ControlFont::Release() {
     font_ = nullptr;
     owned_.reset();

@@ -37,6 +37,8 @@ public:
     void Adopt(GdipFontPtr font);
     // Deletes the font unless it is the default font, and forgets it.
     void Release();
+    // Deletes a font nobody takes, unless it is the shared default font.
+    static void Discard(GdipFontPtr font);
 
 private:
     bool Replace(const AnsiText& family, float size, int style);

@@ -141,11 +141,13 @@ int Label::FontSize(std::optional<float> size) {
 }
 
 GpFont* Label::Font(GdipFontPtr value) {
-    if (handle) {
-        font.Adopt(std::move(value));
-        MeasureCaption();
-        RequestRepaint();
+    if (!handle) {
+        ControlFont::Discard(std::move(value));
+        return font.get();
     }
+    font.Adopt(std::move(value));
+    MeasureCaption();
+    RequestRepaint();
     return font.get();
 }
 

@@ -227,10 +227,12 @@ int TextControl::FontSize(std::optional<float> size) {
 }
 
 GpFont* TextControl::Font(GdipFontPtr value) {
-    if (handle) {
-        font.Adopt(std::move(value));
-        FontChanged();
+    if (!handle) {
+        ControlFont::Discard(std::move(value));
+        return font.get();
     }
+    font.Adopt(std::move(value));
+    FontChanged();
     return font.get();
 }
 
