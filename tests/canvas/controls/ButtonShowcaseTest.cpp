@@ -8,6 +8,7 @@
 #include "TestWindow.h"
 
 #include "canvas/controls/Button.h"
+#include "canvas/controls/CaptionButton.h"
 #include "canvas/controls/Drawing.h"
 #include "canvas/controls/Label.h"
 #include "canvas/controls/TextDrawing.h"
@@ -68,6 +69,13 @@ TEST(ButtonShowcase, DISABLED_ControlsInAllStates) {
     add(20, 265, 270, 28, "黑字发光 dark glow", {.fontSize = 14, .effect = textEffect::kGlow});
     add(310, 265, 270, 28, "黑字描边 dark outline", {.fontSize = 14, .effect = textEffect::kOutline});
     add(20, 300, 560, 24, "这是一个很长很长的标签，没有自动换行，所以它在标签的右边被裁掉而不会换到下一行去。", {.backMode = 0, .backColour1 = 0, .backColour2 = 0});
+
+    // Caption buttons: close hot, minimise pressed, maximise normal.
+    for (auto& control : host.captionButtons) {
+        auto& button = dynamic_cast<CaptionButton&>(*control);
+        if (button.Kind() == captionButton::kClose) button.Paint(captionState::kHot, true, 255);
+        if (button.Kind() == captionButton::kMinimize) button.Paint(captionState::kPressed, true, 255);
+    }
 
     ShowWindow(hwnd, SW_SHOWNORMAL);
     UpdateWindow(hwnd);
