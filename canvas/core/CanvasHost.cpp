@@ -68,7 +68,7 @@ bool CanvasHost::Attach(HWND w, const AttachOptions& o) {
     const int animate = o.animateControls.value_or(1);
     pictureCentre = o.pictureCentre;
 
-    int flags = o.captionFlags.value_or(caption::kDefaultSet);
+    int flags = o.captionFlags.value_or(0);
     if (!o.captionFlags || flags != 0) style |= WS_SYSMENU;
     if (!o.captionFlags || (flags & caption::kDefaultSet)) {
         flags |= caption::kIcon | caption::kTitle | caption::kClose;
