@@ -258,6 +258,22 @@ TEST(BackgroundPaint, WindowIconOnlyWithCaptionFlagOne) {
     }
 }
 
+TEST(BackgroundPaint, WindowIconKeepsTheLayeredWindowOpaque) {
+    HICON icon = LoadIconA(nullptr, MAKEINTRESOURCEA(32516));  // IDI_INFORMATION
+    TestWindow t(200, 150, {.themeColour = 0x00FF00, .captionFlags = 0, .windowAlpha = 200, .pictureMode = 3});
+    SendMessageA(t.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    t.host.captionFlags = 1;
+    t.host.PaintBackground({.presentMode = CanvasHost::kNoPresent});
+    int holes = 0;
+    for (int y = 11; y < 27; ++y)
+        for (int x = 11; x < 27; ++x) {
+            const std::uint32_t p = t.host.back.PixelAt(x, y);
+            holes += Alpha(p) < 200 || Red(p) > Alpha(p) || Green(p) > Alpha(p) || Blue(p) > Alpha(p);
+        }
+    EXPECT_EQ(holes, 0);
+    t.host.captionFlags = 0;
+}
+
 TEST(BackgroundPaint, ControlsAreRepaintedOverTheBackgroundLayerInsideTheClientClip) {
     TestWindow t(200, 150, {.themeColour = 0x00FF00, .captionFlags = 0, .pictureMode = 3});
     ASSERT_TRUE(t.attached);
