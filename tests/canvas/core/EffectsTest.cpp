@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -331,6 +332,36 @@ TEST(CloseEffect, ShowingAgainAfterwardsGivesAnOrdinaryWindowBack) {
         EXPECT_FALSE(HasStyle(t.hwnd, WS_EX_LAYERED, true));
     }
 }
+TEST(Animations, InputAndComposingWaitUntilTheAnimationEnds) {
+    ColourWindow t({.themeColour = 0x0000FF, .captionFlags = 0, .windowAlpha = 255});
+    testing_support::RecordingControl control;
+    ASSERT_NE(control.Create(t.hwnd, {100, 100, 60, 30}, kind::kButton, 1), 0u);
+    FrameRecorder recorder(t.host);
+    size_t composedFrames = 0;
+    recorder.onFrame = [&](size_t count) {
+        if (count != 4) return;
+        control.received.clear();
+        const LPARAM at = MAKELPARAM(120, 110);
+        SendMessageA(t.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(t.hwnd, WM_LBUTTONUP, 0, at);
+        // A control that asks for its rectangle to be recomposed meanwhile.
+        const std::uint32_t before = t.host.back.PixelAt(120, 110);
+        GdipGraphicsClear(control.graphics.get(), 0xFF00FF00);
+        t.host.QueueRedraw(control.bounds, RedrawQueue::kComposeNow);
+        composedFrames = t.host.back.PixelAt(120, 110) != before;
+    };
+    t.host.Show(1, 30);
+    EXPECT_TRUE(control.ToolkitCodes().empty());  // no press, no click while animating
+    EXPECT_EQ(composedFrames, 0u);
+    // Afterwards both work again.
+    t.host.QueueRedraw(control.bounds, RedrawQueue::kComposeNow);
+    EXPECT_EQ(t.host.back.PixelAt(120, 110), 0xFF00FF00u);
+    SendMessageA(t.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(120, 110));
+    SendMessageA(t.hwnd, WM_LBUTTONUP, 0, MAKELPARAM(120, 110));
+    const std::vector<UINT> codes = control.ToolkitCodes();
+    EXPECT_NE(std::find(codes.begin(), codes.end(), notify::kClick), codes.end());
+}
+
 namespace {
 
 LRESULT CALLBACK HideOnCloseProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
