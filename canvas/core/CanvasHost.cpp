@@ -241,10 +241,8 @@ LRESULT CanvasHost::WindowProc(UINT message, WPARAM wparam, LPARAM lparam) {
                 const int leftKind = hovered->kind;
                 hovered->RaiseEvent(notify::kMouseLeave, wparam, lparam);
                 if (onMouseLeave) onMouseLeave(w, left, 0, 0, leftKind);
-                hover = 0;
-            } else {
-                hover = 0;
             }
+            hover = 0;
             break;
         default: {
             bool handled = false;
@@ -350,8 +348,10 @@ void CanvasHost::DestroyControls() {
 void CanvasHost::Detach(HWND w) {
     if (!previousProc || w != window) return;
     busy = 1;
-    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(w, GWLP_WNDPROC)) == stub.proc())
-        SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc));
+    // Someone may have subclassed the window after us and still call the
+    // stub as their previous procedure: then the stub must stay.
+    const bool stubInstalled = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(w, GWLP_WNDPROC)) == stub.proc();
+    if (stubInstalled) SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc));
     redrawQueue.Clear();
     DestroyControls();
     clientClip.reset();
@@ -382,7 +382,9 @@ void CanvasHost::Detach(HWND w) {
     RemovePropA(w, kHostProperty);
     // The stub may still be on the stack of this very message: free it once
     // the outermost message has returned.
-    if (depth_ > 0) {
+    if (!stubInstalled) {
+        // Kept until the host object goes; it passes messages on to previousProc.
+    } else if (depth_ > 0) {
         detachPending_ = true;
     } else {
         stub.Free();
