@@ -100,7 +100,8 @@ bool CanvasHost::Attach(HWND w, const AttachOptions& o) {
     busy = 1;
     if (captionFlags != 0) CreateCaption();
     busy = 0;
-    PaintBackground({.picture = o.picture, .loadPicture = true, .themeColour = o.themeColour, .presentMode = kNoPresent});
+    PaintBackground(
+        {.picture = o.picture, .loadPicture = true, .themeColour = o.themeColour, .presentMode = kNoPresent});
     if (windowAlpha != -1) Present();
     animateControls = animate;
 

@@ -95,7 +95,8 @@ void CanvasHost::PaintBackground(const BackgroundOptions& o) {
 
     // Picture and theme colour: lent by the skin source's host while that
     // lives, else our own.
-    CanvasHost* skin = (skinSource && skinSource != window && IsWindow(skinSource)) ? HostOfWindow(skinSource) : nullptr;
+    CanvasHost* skin =
+        (skinSource && skinSource != window && IsWindow(skinSource)) ? HostOfWindow(skinSource) : nullptr;
     if (skin && skin != this) {
         borrowedPicture = skin->pictureImage();
         themeColour = skin->themeColour;
@@ -234,7 +235,7 @@ void CanvasHost::PaintBackground(const BackgroundOptions& o) {
     busy = outerBusy;
     if (blur && layered)
         SetBlur(window, {kBlurInset, kBlurInset, w - (kBlurInset - 1), h - (kBlurInset - 1)}, kBlurEllipse, frameStyle,
-                *compositor, osMajorVersion);
+                OrSystem(compositor), osMajorVersion);
 
     if (o.presentMode == kPresentNow) {
         Present();

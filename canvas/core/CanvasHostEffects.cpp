@@ -103,7 +103,7 @@ public:
     }
 
     void Blur(const RECT& area, int ellipse = kBlurEllipse) {
-        if (host_.blur) SetBlur(window_, area, ellipse, host_.frameStyle, *host_.compositor, osMajorVersion);
+        if (host_.blur) SetBlur(window_, area, ellipse, host_.frameStyle, OrSystem(host_.compositor), osMajorVersion);
     }
     void BlurOff() { Blur({0, 0, 0, 0}); }
 
@@ -145,7 +145,7 @@ void RevealFrame(WindowAnimation& a, int e, int alpha, int d) {
         default: a.BlendRows(h - d, d, alpha); break;
     }
     for (int k = 1; k <= kSoftEdge; ++k) {
-        const int lineAlpha = static_cast<int>(alpha / 100.0 * (kSoftEdge + 1 - k));
+        const int lineAlpha = static_cast<int>(alpha / static_cast<double>(kSoftEdge) * (kSoftEdge + 1 - k));
         const int offset = d + k - 1;
         switch (e) {
             case effect::kLeft: a.BlendColumn(offset, lineAlpha); break;
@@ -208,7 +208,8 @@ void WipeFrame(WindowAnimation& a, int e, int alpha, int b) {
     }
     const int n = (Horizontal(e) ? w : h) - b;
     for (int i = 1; i <= n; ++i) {
-        const int lineAlpha = (i < n - kSoftEdge) ? alpha : static_cast<int>(alpha / 100.0 * (n - i));
+        const int lineAlpha =
+            (i < n - kSoftEdge) ? alpha : static_cast<int>(alpha / static_cast<double>(kSoftEdge) * (n - i));
         switch (e) {
             case effect::kLeft: a.BlendColumn(w - i, lineAlpha); break;
             case effect::kRight: a.BlendColumn(i, lineAlpha); break;
@@ -286,7 +287,8 @@ void CanvasHost::Show(int showEffect, int duration) {
         // A close animation leaves an ordinary window layered with an empty
         // picture; showing it like that would show nothing.
         if (ordinary && !animating) RemoveStyle(w, WS_EX_LAYERED, true);
-        if (blur) SetBlur(w, StillBlurArea(size.cx, size.cy), kBlurEllipse, frameStyle, *compositor, osMajorVersion);
+        if (blur)
+            SetBlur(w, StillBlurArea(size.cx, size.cy), kBlurEllipse, frameStyle, OrSystem(compositor), osMajorVersion);
         ShowWindow(w, SW_SHOWNORMAL);
         return;
     }

@@ -19,4 +19,7 @@ public:
     static Compositor& System();
 };
 
+// The given compositor, or the system's when none is given.
+inline Compositor& OrSystem(Compositor* compositor) { return compositor ? *compositor : Compositor::System(); }
+
 }  // namespace canvas

@@ -106,7 +106,8 @@ TEST(DrawNineGrid, BadCentresAndSmallDestinationsStayInsideDest) {
     for (const Case& c : cases) {
         Canvas canvas(80, 70);
         DrawNineGrid(canvas.g(), picture.image(), c.dest, c.centre, 0, false);
-        const int right = static_cast<int>(c.dest.x + c.dest.width), bottom = static_cast<int>(c.dest.y + c.dest.height);
+        const int right = static_cast<int>(c.dest.x + c.dest.width);
+        const int bottom = static_cast<int>(c.dest.y + c.dest.height);
         for (int y = 0; y < 70; ++y)
             for (int x = 0; x < 80; ++x) {
                 const bool inside = x >= 10 && y >= 10 && x < right && y < bottom;

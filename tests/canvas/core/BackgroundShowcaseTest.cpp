@@ -104,10 +104,9 @@ void SaveOverBackdrop(const Surface& back, const std::string& name) {
     const GdipGraphicsPtr g(raw);
     GdipGraphicsClear(raw, 0xFFE6E9EE);
     // The DIB is bottom-up: start at its last row and step backwards.
+    auto* lastRow = const_cast<std::uint32_t*>(back.bits() + static_cast<size_t>(w) * (h - 1));
     GpBitmap* pixels = nullptr;
-    GdipCreateBitmapFromScan0(w, h, -w * 4, PixelFormat32bppPARGB,
-                              reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(back.bits() + static_cast<size_t>(w) * (h - 1))),
-                              &pixels);
+    GdipCreateBitmapFromScan0(w, h, -w * 4, PixelFormat32bppPARGB, reinterpret_cast<BYTE*>(lastRow), &pixels);
     const GdipImagePtr window(AsImage(pixels));
     GdipDrawImageRectI(raw, window.get(), kMargin, kMargin, w, h);
     const std::wstring path = ToWide(std::string(dir) + "\\" + name + ".png");
@@ -121,7 +120,8 @@ TEST(BackgroundShowcase, DISABLED_ThreeLooks) {
     ASSERT_FALSE(background.empty());
 
     TestWindow ordinary(520, 360,
-                        {.picture = background, .captionFlags = 1 | 2 | 4 | 16 | 128, .pictureMode = 1, .frameStyle = 7},
+                        {.picture = background, .captionFlags = 1 | 2 | 4 | 16 | 128, .pictureMode = 1,
+                         .frameStyle = 7},
                         WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX);
     ASSERT_TRUE(ordinary.attached);
     if (HICON icon = static_cast<HICON>(

@@ -275,7 +275,8 @@ TEST(CloseEffect, WipeFromTheLeftRemovesTwentySixColumnsPerStep) {
         EXPECT_EQ(f.At(removed - 1, 150), 0u) << i;
         if (removed + 101 < 390) {
             EXPECT_NEAR(Alpha(f.At(removed + 101, 150)), Alpha(full) * alpha / 255, 1) << i;
-            EXPECT_NEAR(Alpha(f.At(removed + 50, 150)), Alpha(full) * alpha / 255 / 2, 3) << i;  // fading towards the cut
+            // Fading out towards the cut.
+            EXPECT_NEAR(Alpha(f.At(removed + 50, 150)), Alpha(full) * alpha / 255 / 2, 3) << i;
         }
         EXPECT_EQ(f.busy, 1);
     }
