@@ -191,6 +191,36 @@ TEST(BackgroundPaint, OrdinaryWindowsAreCutToTheirFrame) {
     }
 }
 
+TEST(BackgroundPaint, SquareFrameHasItsBorderInTheCorner) {
+    for (const int frameStyle : {0, 7}) {
+        SCOPED_TRACE(frameStyle);
+        TestWindow t(200, 150,
+                     {.themeColour = 0xFFFFFF, .captionFlags = 0, .pictureMode = 3, .frameStyle = frameStyle});
+        ASSERT_TRUE(t.attached);
+        const std::uint32_t corner = t.host.back.PixelAt(6, 6);
+        if (frameStyle == 0) {
+            EXPECT_LT(Red(corner), 200);  // the dark outline over white
+            EXPECT_EQ(Alpha(corner), 254);
+        } else {
+            EXPECT_EQ(corner, 0u);  // cut off by the rounded frame
+        }
+        EXPECT_LT(Red(t.host.back.PixelAt(6, 75)), 200);  // both have the outline along the edge
+    }
+}
+
+TEST(BackgroundPaint, OnePixelPictureInEveryMode) {
+    const auto dot = SolidBmp(1, 1, 0x0000FF);
+    const int modes[] = {0, 1, 2};
+    for (const int mode : modes) {
+        SCOPED_TRACE(mode);
+        TestWindow t(200, 150, {.picture = dot, .captionFlags = 0, .pictureMode = mode});
+        ASSERT_TRUE(t.attached);
+        EXPECT_EQ(t.host.themeColour, 0xFF0000);
+        EXPECT_PRED3(Near, t.host.back.PixelAt(100, 75), FillPixel(0xFF0000), 2);
+        EXPECT_EQ(t.host.busy, 0);
+    }
+}
+
 TEST(BackgroundPaint, MaximisedWindowRegionIsOnePixelLarger) {
     TestWindow t(400, 300, {.captionFlags = 0}, kPopup | WS_MAXIMIZEBOX);
     ASSERT_TRUE(t.attached);
