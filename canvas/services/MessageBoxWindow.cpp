@@ -107,6 +107,11 @@ constexpr float kFrameInset = 7;
 constexpr float kTitleBandHeight = 96;
 constexpr float kBodyTop = 103, kBodyRest = 145;  // the body is height - 145 high
 constexpr float kButtonBandRise = 42, kButtonBandHeight = 35;
+// The body starts this much above its row. Wine's GDI+ leaves the first row
+// of a stretched picture empty for about every other height (a seam of the
+// window's colour across the box); starting a quarter pixel early fills it
+// there and changes no pixel where the row is filled anyway.
+constexpr float kSeamGuard = 0.25f;
 constexpr RectF kTitleSource{0, 0, 1, 96};
 constexpr RectF kBodySource{0, 97, 1, -21};
 constexpr RectF kButtonBandSource{0, 129, 1, 31};
@@ -138,6 +143,22 @@ int IntProperty(HWND window, const char* name) {
 }
 void SetIntProperty(HWND window, const char* name, int value) {
     SetPropA(window, name, reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(value)));
+}
+
+// Line breaks as "\n" only. GDI+ breaks lines at "\r\n" and at "\n", but
+// some versions draw the "\r" as a box; GBK never has these bytes inside a
+// character.
+AnsiText WithLineFeeds(std::string_view text) {
+    AnsiText out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            out += text[i];
+        } else if (i + 1 >= text.size() || text[i + 1] != '\n') {
+            out += '\n';  // a lone CR breaks the line as well
+        }
+    }
+    return out;
 }
 
 template <class T>
@@ -174,7 +195,7 @@ void PaintMessageBoxBackground(HWND window, GpGraphics* g, int width, int height
         const float bandWidth = w - 2 * kFrameInset;
         const Band bands[] = {
             {{kFrameInset, kFrameInset, bandWidth, kTitleBandHeight}, kTitleSource},
-            {{kFrameInset, kBodyTop, bandWidth, h - kBodyRest}, kBodySource},
+            {{kFrameInset, kBodyTop - kSeamGuard, bandWidth, h - kBodyRest + kSeamGuard}, kBodySource},
             {{kFrameInset, h - kButtonBandRise, bandWidth, kButtonBandHeight}, kButtonBandSource},
         };
         for (const Band& band : bands) DrawPicture(g, frame.image(), band.dest, band.source, true);
@@ -188,7 +209,7 @@ void PaintMessageBoxBackground(HWND window, GpGraphics* g, int width, int height
 MessageBoxWindow::MessageBoxWindow(HWND owner, const AnsiText& text, const MessageBoxOptions& options)
     : id_(HandleTable::Add(this)),
       owner_(owner && IsWindow(owner) ? owner : nullptr),
-      text_(text),
+      text_(WithLineFeeds(text)),
       options_(options),
       icon_(options.icon.value_or(boxIcon::kNone)) {}
 

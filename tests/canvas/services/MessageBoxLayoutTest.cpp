@@ -246,6 +246,28 @@ TEST(MessageBoxLayout, LongTextsGrowTheBoxUpToTheWorkArea) {
     }
 }
 
+// CR LF, LF and a lone CR all break lines; the label gets no CR, which some
+// GDI+ versions would draw as a box.
+TEST(MessageBoxLayout, EveryKindOfLineBreakBreaksTheLine) {
+    int heights[3] = {};
+    std::string shown[3];
+    const char* texts[] = {"第一行\r\n第二行\r\n第三行\r\n第四行", "第一行\n第二行\n第三行\n第四行",
+                           "第一行\r第二行\r第三行\r第四行"};
+    for (int i = 0; i < 3; ++i) {
+        OpenBox(nullptr, texts[i], {}, [&](HWND box) {
+            heights[i] = Height(PlacementOf(box).window);
+            if (const Label* label = MessageLabel(box)) shown[i] = label->text;
+            CloseSoon(box);
+        });
+    }
+    EXPECT_EQ(shown[0], "第一行\n第二行\n第三行\n第四行");
+    EXPECT_EQ(shown[1], shown[0]);
+    EXPECT_EQ(shown[2], shown[0]);
+    EXPECT_GT(heights[0], kBoxHeight);  // four lines do not fit 50 pixels
+    EXPECT_EQ(heights[1], heights[0]);
+    EXPECT_EQ(heights[2], heights[0]);
+}
+
 TEST(MessageBoxLayout, ResizingTheBoxMovesTheButtonsThatCarryATag) {
     std::vector<RectF> after;
     const auto opened = OpenBox(nullptr, "改变大小", {.buttons = boxButtons::kYesNoCancel}, [&](HWND box) {
@@ -364,6 +386,23 @@ TEST(MessageBoxLayout, BackgroundPaintsTheFrameBandsAndTheIcon) {
     const auto channel = [](std::uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFF); };
 
     const Probe none = probe({});
+    // The body band meets the title band and the button band without a seam,
+    // whatever the box's height.
+    for (int lines = 4; lines <= 11; ++lines) {
+        SCOPED_TRACE(lines);
+        std::uint32_t first = 0, last = 0;
+        OpenBox(nullptr, Lines(lines), {.sound = false}, [&](HWND box) {
+            const CanvasHost* h = HostOfWindow(box);
+            ASSERT_TRUE(h);
+            RECT rc;
+            GetWindowRect(box, &rc);
+            first = h->background.PixelAt(20, 103);
+            last = h->background.PixelAt(20, Height(rc) - 43);
+            CloseSoon(box);
+        });
+        EXPECT_EQ(first, none.body);
+        EXPECT_EQ(last, none.body);
+    }
     // The body band is read upwards from row 97 of the frame picture: light
     // and nearly opaque, not the window's blue showing through.
     EXPECT_GE(channel(none.body, 24), 200) << std::hex << none.body;
