@@ -313,7 +313,8 @@ void MessageBoxWindow::FitText() {
     const int verticalMargins = kBoxHeight - static_cast<int>(textRect_.height);
     GpGraphics* g = host_.back.graphics();
     const MeasureResult line = MeasureText(g, text_, defaultFont, nullptr, {0, 0, 0, 0});
-    float measuredWidth = line.boundingBox.width, measuredHeight = line.boundingBox.height;
+    const float measuredWidth = line.boundingBox.width;
+    float measuredHeight = line.boundingBox.height;
 
     SIZE size{kBoxWidth, kBoxHeight};
     if (measuredWidth > textRect_.width) {

@@ -98,15 +98,26 @@ TEST(MessageBoxLayout, TitleAndWindowProperties) {
         SCOPED_TRACE(c.expectedTitle);
         char title[64] = {};
         std::intptr_t flags = 0, icon = -1;
+        bool removedOnDestroy = false;
         OpenBox(nullptr, "标题", {.title = c.title, .icon = c.icon, .sound = false}, [&](HWND box) {
             GetWindowTextA(box, title, sizeof title);
             flags = reinterpret_cast<std::intptr_t>(GetPropA(box, kBoxFlagsProperty));
             icon = reinterpret_cast<std::intptr_t>(GetPropA(box, kBoxIconProperty));
+            // Look after the box's own message hook on the way out.
+            CanvasHost* host = HostOfWindow(box);
+            ASSERT_TRUE(host);
+            host->OnMessage([own = host->onMessage, &removedOnDestroy](HWND w, UINT m, WPARAM wp, LPARAM lp) {
+                const LRESULT answer = own(w, m, wp, lp);
+                if (m == WM_DESTROY)
+                    removedOnDestroy = !GetPropA(w, kBoxFlagsProperty) && !GetPropA(w, kBoxIconProperty);
+                return answer;
+            });
             CloseSoon(box);
         });
         EXPECT_EQ(std::string(title), c.expectedTitle);
         EXPECT_EQ(flags, kMessageBoxFlag);
         EXPECT_EQ(icon, c.expectedIcon);
+        EXPECT_TRUE(removedOnDestroy);
     }
 }
 

@@ -232,3 +232,25 @@ TEST(MessageBoxAnswer, AClickWritesOnlyIntoTheBoxNamedByItsOwnTag) {
         EXPECT_EQ(tag->position, 2);
     }
 }
+
+// onCreated runs before the box shows; a box gone by then is not shown and
+// not waited for.
+TEST(MessageBoxAnswer, ABoxClosedBeforeItShowsAnswersOneAtOnce) {
+    const struct {
+        const char* name;
+        void (*close)(HWND box);
+    } ways[] = {
+        {"destroyed", [](HWND box) { DestroyWindow(box); }},
+        {"closed", [](HWND box) { SendMessageA(box, WM_CLOSE, 0, 0); }},
+        {"Escape waiting", [](HWND box) { box_driver::PressKey(box, VK_ESCAPE); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        const ULONGLONG start = GetTickCount64();
+        const auto opened = OpenBox(nullptr, "马上关闭", {.buttons = boxButtons::kYesNo}, way.close);
+        EXPECT_FALSE(opened.timedOut);
+        EXPECT_EQ(opened.result, boxResult::kCancel);
+        EXPECT_FALSE(IsWindow(opened.box));
+        EXPECT_LT(GetTickCount64() - start, 2000u);
+    }
+}
