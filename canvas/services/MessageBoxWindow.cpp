@@ -238,6 +238,7 @@ int MessageBoxWindow::Run() {
         if (Alive()) ShowBox();
         RunLoop();
         Release();
+        DropPendingInput();
     }
     return result_;
 }
@@ -398,6 +399,17 @@ void MessageBoxWindow::RunLoop() {
         if (ModalInputFilter::Drops(msg)) continue;  // input for the thread's other windows
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
+    }
+}
+
+void MessageBoxWindow::DropPendingInput() {
+    // Input that reached the queue while the box was open (during the close
+    // animation, say) was meant for a window that was not taking input then;
+    // it must not arrive there once the box is gone.
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
+    while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
     }
 }
 

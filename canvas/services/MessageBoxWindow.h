@@ -60,6 +60,7 @@ private:
     void CreateLabel();
     void ShowBox();
     void RunLoop();
+    void DropPendingInput();
     void Release();
     bool Alive() const { return !destroyed_ && IsWindow(window_); }
 
