@@ -2,6 +2,8 @@
 
 #include "canvas/services/Fonts.h"
 #include "canvas/services/ModalInputFilter.h"
+
+#include <utility>
 #include "canvas/services/Picture.h"
 #include "resources/Resources.h"
 
@@ -406,10 +408,16 @@ void MessageBoxWindow::DropPendingInput() {
     // Input that reached the queue while the box was open (during the close
     // animation, say) was meant for a window that was not taking input then;
     // it must not arrive there once the box is gone.
+    // A pending quit comes out of any filtered peek: it goes back for the
+    // program's own loop.
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
-    }
-    while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+    for (const auto& [first, last] : {std::pair<UINT, UINT>{WM_KEYFIRST, WM_KEYLAST}, {WM_MOUSEFIRST, WM_MOUSELAST}}) {
+        while (PeekMessageA(&msg, nullptr, first, last, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                return;
+            }
+        }
     }
 }
 
